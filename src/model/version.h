@@ -1,0 +1,7 @@
+#pragma once
+
+namespace bexlan {
+
+inline constexpr const char* kVersion = "0.1.0";
+
+} // namespace bexlan

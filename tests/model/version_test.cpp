@@ -1,0 +1,10 @@
+#include "model/version.h"
+
+#include <gtest/gtest.h>
+
+#include <string_view>
+
+TEST(Version, IsSemantic)
+{
+    EXPECT_EQ(std::string_view(bexlan::kVersion).size(), 5u);
+}
