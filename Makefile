@@ -41,7 +41,7 @@ test-asan: deps
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 
 bench: build
-	@set -e; for b in $$(ls $(BUILD)/bench/*_bench 2>/dev/null); do echo "== $$b"; $$b --benchmark_min_time=0.2; done
+	@set -e; for b in $$(ls $(BUILD)/bin/*_bench 2>/dev/null); do echo "== $$b"; $$b --benchmark_min_time=0.2; done
 
 fuzz-build: deps
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -51,7 +51,7 @@ fuzz-build: deps
 # Runs every fuzz target for FUZZ_SECONDS, seeded with the checked-in corpus; new inputs go
 # to a scratch folder so the corpus in git only changes by hand.
 fuzz: fuzz-build
-	@set -e; for f in $$(ls $(FUZZ_BUILD)/fuzz/*_fuzz); do \
+	@set -e; for f in $$(ls $(FUZZ_BUILD)/bin/*_fuzz); do \
 	  name=$$(basename $$f _fuzz); \
 	  mkdir -p fuzz-artifacts/$$name/corpus; \
 	  echo "== $$name ($(FUZZ_SECONDS) s)"; \
