@@ -415,7 +415,8 @@ constexpr bool tablesInEnumOrder()
 }
 static_assert(tablesInEnumOrder());
 
-// The descriptors repeat the widths checked above; this keeps the two in step.
+// The widths reported to callers are checked too, so a descriptor cannot promise less room
+// than the checks above allowed.
 constexpr bool descriptorsFit()
 {
     for (const TableInfo& info : kTables) {
