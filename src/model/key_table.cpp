@@ -134,7 +134,7 @@ KeyIndex FindKeyIndex(int32_t virtualKey, int occurrence)
     return kUnknownKey;
 }
 
-KeyIndex FindKeyIndexByUsage(uint8_t usage)
+std::optional<KeyIndex> FindKeyIndexByUsage(uint8_t usage)
 {
     // Row 0 has usage 0, so a 0 byte finds "no key".
     for (int row = 0; row < kKeyTableSize; ++row) {
@@ -142,7 +142,7 @@ KeyIndex FindKeyIndexByUsage(uint8_t usage)
             return static_cast<KeyIndex>(row);
         }
     }
-    return kUnknownKey;
+    return std::nullopt;
 }
 
 int KeyCombinationSize(const KeyCombination& combination)

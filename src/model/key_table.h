@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -38,10 +39,9 @@ const KeyTableRow& KeyRow(KeyIndex index);
 // Enter, for occurrence 1.
 KeyIndex FindKeyIndex(int32_t virtualKey, int occurrence = 0);
 
-// The first row whose HID usage is `usage`; a usage of 0 finds row 0 (no key). kUnknownKey
-// when no row has that usage (the "Unknown" row's own usage is 0, so this is unambiguous).
-// Decoders of keyboard records use it to turn usages back into keys.
-KeyIndex FindKeyIndexByUsage(uint8_t usage);
+// The first row whose HID usage is `usage`; a usage of 0 finds row 0 (no key). nullopt when
+// no row has that usage. Decoders of keyboard records use it to turn usages back into keys.
+std::optional<KeyIndex> FindKeyIndexByUsage(uint8_t usage);
 
 // The keys of the eight modifier bits of a HID modifier byte, bit 0 to bit 7:
 // LCtrl, LShift, LAlt, LWin, RCtrl, RShift, RAlt, RWin.
