@@ -101,7 +101,8 @@ struct ReadBackResult {
 ReadBackResult ReadBackSettings(TransferContext& context, SettingsRecord& settings,
                                 MacroLibrary& library, PointerMode pointerMode);
 
-// The reports alone, with the same steps and waits as ReadBackSettings and no decoding.
+// The reports alone, with the same steps and waits as ReadBackSettings, no decoding and no
+// backup: for checking an upload.
 ReadBackResult ReadReports(TransferContext& context);
 
 } // namespace bexlan
