@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/settings_record.h" // kNoRegion, shared with the settings
+
 #include <array>
 #include <cstdint>
 
@@ -28,8 +30,7 @@ struct Rect {
 };
 
 inline constexpr int kRegionTableSize = 131;
-// The region number that names no region: the result of a hit test that found nothing.
-inline constexpr int kNoRegion = 131;
+static_assert(kNoRegion == kRegionTableSize, "131 names no region");
 
 // The main window's 131 regions in client coordinates, as x, y, width, height.
 extern const std::array<StoredRect, kRegionTableSize> RegionTable;
