@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/device_events.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -8,8 +10,6 @@
 #include <vector>
 
 namespace bexlan {
-
-class DeviceEventSource;
 
 // One top-level collection of a HID interface. A hidraw node with several top-level
 // collections is listed once per collection, all with the same path.

@@ -9,8 +9,6 @@
 
 namespace bexlan {
 
-class DeviceEventSource;
-
 // The only way to the mouse. It finds the mouse's vendor interface whose feature reports
 // have the length the caller asks for (8 for report 3, 2049 for report 4), keeps it open for
 // one transfer, and sends and receives feature reports. Real hardware and the virtual mouse
