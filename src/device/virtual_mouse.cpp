@@ -107,6 +107,8 @@ struct VirtualMouse::State {
         std::erase_if(watchers, [](const auto& w) { return w.expired(); });
         for (const auto& weak : watchers) {
             const auto watcher = weak.lock();
+            if (!watcher)
+                continue;
             for (const InterfaceSpec& spec : kInterfaces) {
                 if (spec.reportId == kButtonMapReportId &&
                     buttonMapInterface == ButtonMapInterface::Absent)
