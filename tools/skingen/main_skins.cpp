@@ -13,6 +13,7 @@
 #include <QRadialGradient>
 
 #include <array>
+#include <cstdlib>
 
 namespace skingen {
 
@@ -93,13 +94,16 @@ bool isPushButton(int r)
            (r >= 120 && r <= 122) || (r >= 128 && r <= 130);
 }
 
-// Windows colour values are 0x00BBGGRR. The colour key is nudged off so that no swatch
-// ever turns transparent.
+// Windows colour values are 0x00BBGGRR. A colour near the colour key is toned down: JPEG
+// could round its pixels onto the key, which would make them transparent.
 QColor fromColorRef(uint32_t value)
 {
     QColor c(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
-    if (c == pal::kMaskOutside) {
-        c = QColor(250, 0, 250);
+    const QColor key = pal::kMaskOutside;
+    if (std::abs(c.red() - key.red()) + std::abs(c.green() - key.green()) +
+            std::abs(c.blue() - key.blue()) <
+        96) {
+        c = QColor(208, 24, 208);
     }
     return c;
 }
@@ -110,7 +114,8 @@ void drawColourRing(QPainter& p, const QRect& rect)
     p.setRenderHint(QPainter::Antialiasing);
     QConicalGradient hue(QRectF(rect).center(), 0);
     for (int i = 0; i <= 6; ++i) {
-        hue.setColorAt(i / 6.0, QColor::fromHsv((i * 60) % 360, 255, 255));
+        // Slightly muted, so the magenta part cannot round onto the colour key.
+        hue.setColorAt(i / 6.0, QColor::fromHsv((i * 60) % 360, 225, 225));
     }
     QPainterPath ring;
     ring.addEllipse(QRectF(rect).adjusted(2, 2, -2, -2));
