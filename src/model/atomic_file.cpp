@@ -62,9 +62,14 @@ int createTemporary(const fs::path& target, fs::path& temporary)
     static std::atomic<unsigned> counter{0};
     const fs::path folder = target.parent_path();
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string name = "." + target.filename().string() + "." +
-                                 std::to_string(::getpid()) + "." +
-                                 std::to_string(counter.fetch_add(1)) + ".tmp";
+        // Built by appending: GCC 12 warns falsely about chained std::string additions.
+        std::string name = ".";
+        name += target.filename().string();
+        name += '.';
+        name += std::to_string(::getpid());
+        name += '.';
+        name += std::to_string(counter.fetch_add(1));
+        name += ".tmp";
         temporary = folder.empty() ? fs::path(name) : folder / name;
         const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) {

@@ -83,6 +83,12 @@ std::string_view stripQuotes(std::string_view value)
     return value;
 }
 
+bool startsWithMark(std::string_view bytes)
+{
+    return bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF") ||
+           bytes.starts_with("\xEF\xBB\xBF");
+}
+
 } // namespace
 
 bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b)
@@ -336,15 +342,23 @@ std::vector<uint8_t> IniFile::Serialize() const
     case TextEncoding::Utf8Bom:
         out = {0xEF, 0xBB, 0xBF};
         break;
-    case TextEncoding::Ansi:
+    case TextEncoding::Ansi: {
+        // Back in the code page it came in; a character the code page cannot hold makes the
+        // whole file UTF-8 instead, which reads back the same.
+        std::optional<std::string> encoded;
         if (m_ansiCodePage) {
-            // Back in the code page it came in; a character the code page cannot hold
-            // makes the whole file UTF-8 instead, which reads back the same.
-            if (const auto encoded = EncodeCodePage(text, *m_ansiCodePage)) {
-                text = *encoded;
-            }
+            encoded = EncodeCodePage(text, *m_ansiCodePage);
         }
+        const std::string& bytes = encoded ? *encoded : text;
+        if (!startsWithMark(bytes)) {
+            out.assign(bytes.begin(), bytes.end());
+            return out;
+        }
+        // With its blank first lines gone, a file can begin with bytes that would read as a
+        // byte-order mark; a real mark in front keeps the text as it is.
+        out = {0xEF, 0xBB, 0xBF};
         break;
+    }
     }
     out.insert(out.end(), text.begin(), text.end());
     return out;

@@ -282,6 +282,15 @@ TEST(IniFileTest, CodePageFileTakesACharacterItCannotHoldAsUtf8)
     EXPECT_EQ(reread.Value("S", "name"), "巨集");
 }
 
+TEST(IniFileTest, TextThatWouldStartWithAMarkGetsARealOne)
+{
+    // Once the blank first line goes, the code-page bytes FF FE would open the file.
+    const IniFile file = parseText("\n\xFF\xFE=x\n[S]\nk=v\n", CodePage::Windows1252);
+    const auto bytes = file.Serialize();
+    EXPECT_EQ(bytes, bytesOf("\xEF\xBB\xBF\xC3\xBF\xC3\xBE=x\r\n[S]\r\nk=v\r\n"));
+    EXPECT_EQ(IniFile::Parse(bytes, CodePage::Windows1252).Value("S", "k"), "v");
+}
+
 TEST(IniFileTest, HugeLineAndManyLinesParse)
 {
     std::string text = "[S]\nk=" + std::string(1 << 20, 'x') + "\n";
