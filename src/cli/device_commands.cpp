@@ -55,8 +55,27 @@ std::string failureText(CliSession& session, const std::optional<UserMessage>& m
     return text + ")";
 }
 
-constexpr std::string_view kNoMouse =
-    "no mouse found: no interface with 8-byte feature reports (see 'bexlanctl list')";
+// A hidraw node that the system does not let this user open.
+bool permissionDenied(const std::string& path)
+{
+    return path.starts_with("/dev/") && ::access(path.c_str(), R_OK | W_OK) != 0 && errno == EACCES;
+}
+
+// Why no interface could be opened: none is there, or the system does not let us in.
+std::string noMouseText(CliSession& session)
+{
+    int ignored = ExitSuccess;
+    if (HidBackend* backend = session.backend(ignored)) {
+        for (const HidInterfaceInfo& info : backend->enumerate()) {
+            if (IsMouseId(info.vendorId, info.productId) && info.usagePage == kMouseUsagePage &&
+                permissionDenied(info.path)) {
+                return "the mouse is there but cannot be opened (permission denied): " +
+                       std::string(kUdevHint);
+            }
+        }
+    }
+    return "no mouse found: no interface with 8-byte feature reports (see 'bexlanctl list')";
+}
 
 // A mouse, its transfer context and where the files of the transfers go.
 class DeviceSession {
@@ -97,7 +116,7 @@ int reportApply(CliSession& session, const ApplyResult& result)
         session.out() << session.text(*result.message) << '\n';
         return ExitSuccess;
     case ApplyStatus::NoMouse:
-        return session.fail(ExitDeviceFailure, kNoMouse);
+        return session.fail(ExitDeviceFailure, noMouseText(session));
     case ApplyStatus::NoButtonMapInterface:
         return session.fail(ExitDeviceFailure,
                             "the mouse took report 3 (general settings) but offers no interface "
@@ -115,7 +134,7 @@ int reportReadFailure(CliSession& session, const ReadBackResult& result)
 {
     switch (result.status) {
     case ReadBackStatus::NoMouse:
-        return session.fail(ExitDeviceFailure, kNoMouse);
+        return session.fail(ExitDeviceFailure, noMouseText(session));
     case ReadBackStatus::NoButtonMapInterface:
         return session.fail(ExitDeviceFailure,
                             "the mouse offers no interface for report 4 (button map)");
@@ -177,9 +196,8 @@ int RunList(CliSession& session, const CommandArgs& args)
         }
         std::string access = "can be opened";
         if (!backend->open(info.path)) {
-            const bool denied = info.path.starts_with("/dev/") &&
-                                ::access(info.path.c_str(), R_OK | W_OK) != 0 && errno == EACCES;
-            access = denied ? "permission denied: " + std::string(kUdevHint) : "cannot be opened";
+            access = permissionDenied(info.path) ? "permission denied: " + std::string(kUdevHint)
+                                                 : "cannot be opened";
         }
         session.out() << info.path << '\t' << hex16(info.vendorId) << ':' << hex16(info.productId)
                       << "\tusage page " << hex16(info.usagePage) << "\tfeature reports "
