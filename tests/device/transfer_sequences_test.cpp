@@ -8,6 +8,7 @@
 #include "device/virtual_mouse.h"
 #include "model/atomic_file.h"
 #include "model/button_functions.h"
+#include "support/recording_pointer.h"
 #include "support/scratch_dir.h"
 
 namespace bexlan {
@@ -17,43 +18,21 @@ using Direction = VirtualMouse::Direction;
 constexpr KeyIndex kKeyA = 46;
 constexpr KeyIndex kKeyLCtrl = 70;
 
-// Pointer settings that only remember what they were given.
-class RecordingPointer : public PointerSettings {
-public:
-    int32_t speed() const override { return m_values.speed; }
-    bool setSpeed(int32_t speed) override { return record(m_values.speed, speed); }
-    int32_t wheelScrollLines() const override { return m_values.wheelLines; }
-    bool setWheelScrollLines(int32_t lines) override { return record(m_values.wheelLines, lines); }
-    uint32_t doubleClickTime() const override { return m_values.doubleClickMs; }
-    bool setDoubleClickTime(uint32_t ms) override { return record(m_values.doubleClickMs, ms); }
-
-    int sets = 0;
-
-private:
-    template <typename T>
-    bool record(T& field, T value)
-    {
-        field = value;
-        ++sets;
-        return true;
+// Waits in milliseconds, in order.
+std::vector<long> waitsOf(const FakeClock& clock)
+{
+    std::vector<long> out;
+    for (const auto wait : clock.waits()) {
+        out.push_back(static_cast<long>(wait.count()));
     }
-    WindowsPointerValues m_values{1, 1, 1};
-};
+    return out;
+}
 
 class TransferTest : public ::testing::Test {
 protected:
     TransferContext context()
     {
         return TransferContext{device, pointer, clock, scratch.path() / "download.bin", &backups};
-    }
-    // Waits in milliseconds, in order.
-    std::vector<long> waits() const
-    {
-        std::vector<long> out;
-        for (const auto wait : clock.waits()) {
-            out.push_back(static_cast<long>(wait.count()));
-        }
-        return out;
     }
     std::optional<std::vector<uint8_t>> downloadBin() const
     {
@@ -93,7 +72,7 @@ TEST_F(TransferTest, ApplySendsBothReportsWithOneFixedPause)
     EXPECT_EQ(result.status, ApplyStatus::Done);
     EXPECT_EQ(result.message,
               TableMessage(MessageDownloadComplete, MessageSucceed, MessageIcon::None));
-    EXPECT_EQ(waits(), std::vector<long>{300});
+    EXPECT_EQ(waitsOf(clock), std::vector<long>{300});
     EXPECT_EQ(mouse.memory().settings, BuildSettingsReport(settings));
     EXPECT_EQ(mouse.memory().buttonMap, BuildButtonMapReport(settings).report);
     // The order of the exchange: report 3 set and read back, then report 4 set.
@@ -196,11 +175,7 @@ TEST_F(TransferTest, ApplyFailuresStopWhereTheyHappen)
 
         EXPECT_EQ(result.status, c.status);
         EXPECT_EQ(result.message, c.message);
-        std::vector<long> waited;
-        for (const auto w : faultyClock.waits()) {
-            waited.push_back(static_cast<long>(w.count()));
-        }
-        EXPECT_EQ(waited, c.waits);
+        EXPECT_EQ(waitsOf(faultyClock), c.waits);
         int sets3 = 0;
         int sets4 = 0;
         for (const auto& t : faulty.transfers()) {
@@ -277,7 +252,7 @@ TEST_F(TransferTest, ReadBackOfTheFactoryUploadGivesTheFactoryCodes)
 
     ASSERT_EQ(result.status, ReadBackStatus::Done);
     EXPECT_FALSE(result.message);
-    EXPECT_EQ(waits(), std::vector<long>{300});
+    EXPECT_EQ(waitsOf(clock), std::vector<long>{300});
     const int32_t factoryCodes[] = {1, 2, 3, 4, 5, 26, 6, 22, 23, 28};
     for (int button = 0; button < kButtonCount; ++button) {
         EXPECT_EQ(settings.RegionValues[button], factoryCodes[button]) << "button " << button + 1;
@@ -383,11 +358,7 @@ TEST_F(TransferTest, ReadBackFailuresReportAndKeepNoBackup)
 
         EXPECT_EQ(result.status, c.status);
         EXPECT_EQ(result.message, c.message);
-        std::vector<long> waited;
-        for (const auto w : faultyClock.waits()) {
-            waited.push_back(static_cast<long>(w.count()));
-        }
-        EXPECT_EQ(waited, c.waits);
+        EXPECT_EQ(waitsOf(faultyClock), c.waits);
         EXPECT_EQ(settings[XDpi], c.report3Decoded ? 4 : 1);
         EXPECT_EQ(settings[Button7], DefaultSettings[Button7]);
         EXPECT_FALSE(result.backup);
