@@ -108,6 +108,11 @@ bool WriteFileAtomically(const fs::path& target, std::span<const uint8_t> bytes,
         setError(error, S_ISDIR(old.st_mode) ? EISDIR : EINVAL);
         return false;
     }
+    if (replacing && ((old.st_mode & 0222) == 0 || ::access(real.c_str(), W_OK) != 0)) {
+        // A file marked read-only is kept, as a direct write would have to keep it.
+        setError(error, EACCES);
+        return false;
+    }
 
     fs::path temporary;
     const int fd = createTemporary(real, temporary);

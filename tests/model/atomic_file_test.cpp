@@ -94,10 +94,13 @@ TEST_F(AtomicFileTest, FailedWritesReportFailureAndLeaveTheOldFileWhole)
     writePlain(m_dir / "keep.ini", "old contents");
     fs::create_directory(m_dir / "folder.ini");
     writePlain(m_dir / "plain", "x");
+    writePlain(m_dir / "locked.ini", "locked");
+    fs::permissions(m_dir / "locked.ini", fs::perms::owner_read | fs::perms::group_read);
 
     const std::vector<std::pair<const char*, fs::path>> cases = {
         {"missing folder", m_dir / "missing" / "p.ini"},
         {"folder in the way", m_dir / "folder.ini"},
+        {"read-only file", m_dir / "locked.ini"},
         {"file as folder", m_dir / "plain" / "p.ini"},
         {"no file name", m_dir / ""},
         {"empty path", fs::path()},
@@ -110,7 +113,9 @@ TEST_F(AtomicFileTest, FailedWritesReportFailureAndLeaveTheOldFileWhole)
     }
     EXPECT_TRUE(fs::is_directory(m_dir / "folder.ini"));
     EXPECT_EQ(readPlain(m_dir / "keep.ini"), "old contents");
-    EXPECT_EQ(entries(), (std::vector<std::string>{"folder.ini", "keep.ini", "plain"}));
+    EXPECT_EQ(readPlain(m_dir / "locked.ini"), "locked");
+    EXPECT_EQ(entries(),
+              (std::vector<std::string>{"folder.ini", "keep.ini", "locked.ini", "plain"}));
 }
 
 TEST_F(AtomicFileTest, ReadOnlyFolderRefusesTheWrite)
