@@ -50,7 +50,7 @@ protected:
     ScratchDir dir;
     VirtualMouse mouse;
     FakeClock clock;
-    RecordingPointer pointer;
+    RecordingPointer pointer{kDefaultPointerValues};
 };
 
 } // namespace bexlan

@@ -7,6 +7,9 @@ namespace bexlan {
 // Pointer settings that touch no desktop and only remember what they were given.
 class RecordingPointer : public PointerSettings {
 public:
+    // Starts from values no conversion produces, so every applied value shows.
+    explicit RecordingPointer(WindowsPointerValues start = {1, 1, 1}) : m_values(start) {}
+
     int32_t speed() const override { return m_values.speed; }
     bool setSpeed(int32_t speed) override { return record(m_values.speed, speed); }
     int32_t wheelScrollLines() const override { return m_values.wheelLines; }
@@ -24,7 +27,7 @@ private:
         ++sets;
         return true;
     }
-    WindowsPointerValues m_values{1, 1, 1};
+    WindowsPointerValues m_values;
 };
 
 } // namespace bexlan
