@@ -109,6 +109,8 @@ void KeyboardRelay::updateGrab()
     if (wanted == m_grabber)
         return;
     releaseGrab();
+    if (m_grabHolder && wanted != m_grabHolder.get())
+        m_grabHolder->hide();
     if (wanted == nullptr)
         return;
     if (wanted == m_grabHolder.get())
