@@ -8,6 +8,7 @@
 #include "gui/device_watcher.h"
 #include "gui/drawing.h"
 #include "gui/prompts.h"
+#include "gui/region_drawing.h"
 #include "gui/skin_images.h"
 #include "model/profile.h"
 

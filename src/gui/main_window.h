@@ -62,6 +62,9 @@ public:
     HidMouseDevice& device() { return m_device; }
     ClickDispatcher& dispatcher() { return *m_dispatcher; }
     StartSource startSource() const { return m_startSource; }
+    // True while a mouse plugged in now would be read: the window opened without one and
+    // nothing has been changed since.
+    bool awaitingMouse() const { return m_startSnapshot != nullptr; }
 
     // The child controls: the macro name entry over region 81 and the language choice.
     QLineEdit* NameEdit() const { return m_nameEdit; }
