@@ -296,14 +296,12 @@ void drawAdvancedDecor(QPainter& p)
     p.restore();
 
     drawCard(p, QRect(400, 142, 380, 336), 44);
-    drawDivider(p, 410, 770, 202);
     p.fillRect(QRect(643, 210, 1, 258), pal::kDivider);
 }
 
 void drawColorDecor(QPainter& p)
 {
-    drawCard(p, QRect(13, 124, 404, 346), 0);
-    drawCard(p, QRect(424, 124, 357, 346), 0);
+    drawCard(p, QRect(13, 124, 768, 346), 0);
 }
 
 } // namespace

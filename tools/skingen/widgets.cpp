@@ -104,23 +104,38 @@ void drawDivider(QPainter& p, int x1, int x2, int y)
 
 void drawButton(QPainter& p, const QRect& rect, Look look, ButtonStyle style)
 {
-    const bool lit = look != Look::Normal;
-    if (style == ButtonStyle::Primary || lit) {
-        const QColor top = lit && style == ButtonStyle::Primary ? QColor(70, 160, 255)
-                           : lit                                ? QColor(30, 140, 255)
-                                                                : QColor(16, 122, 240);
-        const QColor bottom = lit ? QColor(8, 100, 206) : QColor(7, 88, 180);
-        roundedBox(p, rect, 4, vertical(rect, top, bottom), lit ? pal::kAccentBright : top);
+    // Hot is raised and bright, on is pressed in; a primary button is blue even at rest.
+    QColor top;
+    QColor bottom;
+    QColor border;
+    int highlight = 60;
+    if (look == Look::Hot) {
+        top = style == ButtonStyle::Primary ? QColor(70, 160, 255) : QColor(30, 140, 255);
+        bottom = QColor(8, 100, 206);
+        border = pal::kAccentBright;
+    } else if (look == Look::On) {
+        top = QColor(5, 70, 150);
+        bottom = QColor(8, 104, 214);
+        border = pal::kAccent;
+        highlight = 0;
+    } else if (style == ButtonStyle::Primary) {
+        top = QColor(16, 122, 240);
+        bottom = QColor(7, 88, 180);
+        border = top;
     } else {
-        roundedBox(p, rect, 4, vertical(rect, pal::kControl.lighter(118), pal::kControlLow),
-                   pal::kControlBorder);
+        top = pal::kControl.lighter(118);
+        bottom = pal::kControlLow;
+        border = pal::kControlBorder;
+        highlight = 22;
     }
-    // A faint top highlight gives the button some depth.
-    p.save();
-    p.setClipRect(rect);
-    p.setPen(QColor(255, 255, 255, lit || style == ButtonStyle::Primary ? 60 : 22));
-    p.drawLine(rect.left() + 3, rect.top() + 1, rect.right() - 3, rect.top() + 1);
-    p.restore();
+    roundedBox(p, rect, 4, vertical(rect, top, bottom), border);
+    if (highlight > 0) {
+        p.save();
+        p.setClipRect(rect);
+        p.setPen(QColor(255, 255, 255, highlight));
+        p.drawLine(rect.left() + 3, rect.top() + 1, rect.right() - 3, rect.top() + 1);
+        p.restore();
+    }
 }
 
 void drawPill(QPainter& p, const QRect& rect, Look look)
