@@ -6,6 +6,7 @@
 #include "device/pointer_settings.h"
 #include "device/virtual_mouse.h"
 #include "gui/fonts.h"
+#include "gui/keyboard_relay.h"
 #include "gui/main_window.h"
 #include "gui/prompts.h"
 #include "gui/skin_images.h"
@@ -102,7 +103,10 @@ int CBexlanApp::InitInstance()
     if (m_options.screenshot) {
         return saveScreenshot(*window, m_options);
     }
+    // The relay lets the macro windows capture every key; it goes before the window does.
+    auto relay = std::make_unique<KeyboardRelay>();
     window->exec();
+    relay.reset();
     return 0;
 }
 

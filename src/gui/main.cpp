@@ -2,6 +2,7 @@
 #include "gui/prompts.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 #include <string>
@@ -28,6 +29,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("bexlan"));
     QApplication::setDesktopFileName(QStringLiteral("bexlan"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("bexlan")));
 
     QtPrompts desktopPrompts;
     ConsolePrompts consolePrompts;

@@ -131,8 +131,9 @@ void CBexlanDlg::initialise()
     TakePointerValues(state.settings, m_services.pointer.read());
 
     if (!read) {
-        m_startSnapshot =
-            std::make_unique<StartSnapshot>(StartSnapshot{state.settings, state.library});
+        m_startSnapshot = std::make_unique<StartSnapshot>();
+        m_startSnapshot->settings = state.settings;
+        m_startSnapshot->library = state.library;
         m_watcher = new DeviceWatcher(m_device.RegisterDeviceEvents(), this);
         connect(m_watcher, &DeviceWatcher::mouseArrived, this, &CBexlanDlg::onMouseArrived);
     }
