@@ -108,7 +108,8 @@ int plainWindow(int argc, char** argv)
     QApplication app(argc, argv);
     const QImage picture(QString::fromLocal8Bit(argv[2]));
     PlainWindow window(picture);
-    return window.grab().toImage().save(QString::fromLocal8Bit(argv[3]), "png") ? 0 : 1;
+    // Saved with the same compression as bexlan's screenshots.
+    return window.grab().toImage().save(QString::fromLocal8Bit(argv[3]), "png", 50) ? 0 : 1;
 }
 
 } // namespace

@@ -33,7 +33,11 @@ std::optional<std::filesystem::path> runFileDialog(QWidget* owner, const FileDia
     dialog.setAcceptMode(mode);
     QStringList filters;
     for (const FileFilter& filter : request.filters) {
-        filters << filter.description;
+        // Qt reads the patterns from the parentheses of the description.
+        filters << (filter.description.contains(QLatin1Char('('))
+                        ? filter.description
+                        : filter.description + QStringLiteral(" (") + filter.pattern +
+                              QLatin1Char(')'));
     }
     dialog.setNameFilters(filters);
     dialog.setDefaultSuffix(request.defaultExtension);

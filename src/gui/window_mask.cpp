@@ -59,11 +59,10 @@ QRegion shapeOf(const QImage& mask, QRgb outside)
 
 WindowMask::WindowMask(const QImage& mask) : m_size(mask.size())
 {
-    const QImage rgb = mask.convertToFormat(QImage::Format_RGB32);
+    m_mask = mask.convertToFormat(QImage::Format_RGB32);
+    const QImage& rgb = m_mask;
     m_outside = opaque(rgb.pixel(0, 0));
     m_inside = opaque(rgb.pixel(std::min(50, rgb.width() - 1), std::min(50, rgb.height() - 1)));
-    m_shape = shapeOf(rgb, m_outside);
-
     m_overlay = QImage(m_size, QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < rgb.height(); ++y) {
         const auto* in = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
@@ -73,6 +72,14 @@ WindowMask::WindowMask(const QImage& mask) : m_size(mask.size())
             out[x] = c == m_inside ? 0u : c;
         }
     }
+}
+
+const QRegion& WindowMask::shape() const
+{
+    if (!m_shape) {
+        m_shape = shapeOf(m_mask, m_outside);
+    }
+    return *m_shape;
 }
 
 QImage WindowMask::cutOut(const QImage& frame) const

@@ -5,6 +5,8 @@
 #include <QRegion>
 #include <QSize>
 
+#include <optional>
+
 namespace bexlan {
 
 // What a mask picture means for its window: the outside colour (pixel 0,0) surrounds the
@@ -21,7 +23,8 @@ public:
     QRgb insideColour() const { return m_inside; }
 
     // Every pixel that is not the outside colour: the window's visible and clickable shape.
-    const QRegion& shape() const { return m_shape; }
+    // Worked out on first use, since windows off screen never need it.
+    const QRegion& shape() const;
 
     // The mask with its inside colour transparent, ready to be laid over a frame.
     const QImage& overlay() const { return m_overlay; }
@@ -34,8 +37,9 @@ private:
     QSize m_size;
     QRgb m_outside;
     QRgb m_inside;
-    QRegion m_shape;
+    QImage m_mask; // shares the skin's pixels
     QImage m_overlay;
+    mutable std::optional<QRegion> m_shape;
 };
 
 } // namespace bexlan
