@@ -89,7 +89,8 @@ void MenuCommands::saveProfile(int id)
     if (!slot) {
         return;
     }
-    for (int region : MarkProfileSlot(m_window.state().settings, *slot).repaint.regions()) {
+    const ClickOutcome marked = MarkProfileSlot(m_window.state().settings, *slot);
+    for (int region : marked.repaint.regions()) {
         m_window.invalidateRegion(region);
     }
     m_window.invalidateRegion(kQuickSetupCaption);
