@@ -8,17 +8,6 @@
 
 namespace bexlan {
 
-const std::array<std::string_view, kSkinSlotCount> SkinFileNames{
-    "main_mask.bmp",       "main_normal.jpg",     "main_over.jpg",       "main_down.jpg",
-    "advanced_normal.jpg", "advanced_over.jpg",   "advanced_down.jpg",   "color_normal.jpg",
-    "color_over.jpg",      "color_down.jpg",      "single_key_mask.bmp", "single_key_normal.jpg",
-    "single_key_over.jpg", "single_key_down.jpg", "macro_mask.bmp",      "macro_down.jpg",
-    "macro_normal.jpg",    "macro_choice.jpg",    "arrow_up.bmp",        "arrow_down.bmp",
-    "button.jpg",          "check.jpg",           "main_icon_CH.jpg",    "main_icon_TW.jpg",
-    "main_icon_EN.jpg",    "macro_icon_CH.jpg",   "macro_icon_TW.jpg",   "macro_icon_EN.jpg",
-    "macro_select_CH.jpg", "macro_select_TW.jpg", "macro_select_EN.jpg",
-};
-
 SkinImages::SkinImages(std::filesystem::path skinsDirectory)
     : m_directory(std::move(skinsDirectory))
 {

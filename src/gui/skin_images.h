@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/skin_files.h"
+
 #include "gui/window_mask.h"
 
 #include <QImage>
@@ -12,8 +14,6 @@
 #include <string_view>
 
 namespace bexlan {
-
-inline constexpr int kSkinSlotCount = 31;
 
 // Slots of the skin images; other windows find their pictures by these numbers.
 enum SkinSlot : int {
@@ -44,8 +44,6 @@ enum SkinSlot : int {
     MacroIconFirst = 25,
     MacroSelectFirst = 28,
 };
-
-extern const std::array<std::string_view, kSkinSlotCount> SkinFileNames;
 
 // The 31 skin images of a skins folder. Start-up only checks that every file exists; a
 // picture is decoded the first time it is asked for and kept until the object goes away,

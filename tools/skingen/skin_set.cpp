@@ -16,17 +16,6 @@ namespace skingen {
 
 using bexlan::Language;
 
-const std::array<const char*, kSkinCount> kSkinFileNames = {
-    "main_mask.bmp",       "main_normal.jpg",     "main_over.jpg",       "main_down.jpg",
-    "advanced_normal.jpg", "advanced_over.jpg",   "advanced_down.jpg",   "color_normal.jpg",
-    "color_over.jpg",      "color_down.jpg",      "single_key_mask.bmp", "single_key_normal.jpg",
-    "single_key_over.jpg", "single_key_down.jpg", "macro_mask.bmp",      "macro_down.jpg",
-    "macro_normal.jpg",    "macro_choice.jpg",    "arrow_up.bmp",        "arrow_down.bmp",
-    "button.jpg",          "check.jpg",           "main_icon_CH.jpg",    "main_icon_TW.jpg",
-    "main_icon_EN.jpg",    "macro_icon_CH.jpg",   "macro_icon_TW.jpg",   "macro_icon_EN.jpg",
-    "macro_select_CH.jpg", "macro_select_TW.jpg", "macro_select_EN.jpg",
-};
-
 namespace {
 
 // The "_CH" picture serves the Turkish interface, "_TW" the Chinese one, "_EN" English.
@@ -107,7 +96,11 @@ std::vector<Skin> renderSkins()
     std::vector<Skin> skins;
     skins.reserve(kSkinCount);
     for (int slot = 0; slot < kSkinCount; ++slot) {
-        skins.push_back(Skin{slot, QString::fromLatin1(kSkinFileNames[slot]), render(slot)});
+        skins.push_back(
+            Skin{slot,
+                 QString::fromLatin1(bexlan::SkinFileNames[slot].data(),
+                                     static_cast<qsizetype>(bexlan::SkinFileNames[slot].size())),
+                 render(slot)});
     }
     return skins;
 }

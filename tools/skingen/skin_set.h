@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/skin_files.h"
+
 #include <QImage>
 #include <QString>
 
@@ -8,10 +10,7 @@
 
 namespace skingen {
 
-inline constexpr int kSkinCount = 31;
-
-// The file names of the skin slots, in slot order.
-extern const std::array<const char*, kSkinCount> kSkinFileNames;
+inline constexpr int kSkinCount = bexlan::kSkinSlotCount;
 
 struct Skin {
     int slot;
