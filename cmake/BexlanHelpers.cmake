@@ -14,7 +14,8 @@ function(bexlan_add_tests dir)
     target_link_libraries(${target} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
     target_compile_definitions(${target} PRIVATE
       BEXLAN_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data"
-      BEXLAN_BINARY_DIR="${CMAKE_BINARY_DIR}")
+      BEXLAN_BINARY_DIR="${CMAKE_BINARY_DIR}"
+      BEXLAN_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
     gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                          PROPERTIES ${ARG_PROPERTIES})
   endforeach()

@@ -34,8 +34,7 @@ TEST(HidapiBackend, EnumerationListsOnlyWellFormedEntries)
 
 TEST(UdevRule, IsTheInstalledFileAndCoversEveryPair)
 {
-    std::ifstream in(std::string(BEXLAN_TEST_DATA_DIR) + "/../../data/70-bexlan.rules",
-                     std::ios::binary);
+    std::ifstream in(std::string(BEXLAN_SOURCE_DIR) + "/data/70-bexlan.rules", std::ios::binary);
     const std::string file{std::istreambuf_iterator<char>(in), {}};
     EXPECT_EQ(UdevRuleText(), file);
     for (const char* vendor : {"258a", "1b80"})

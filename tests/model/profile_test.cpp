@@ -428,8 +428,7 @@ namespace {
 // values in whichever language is current.
 TEST(FactoryProfileTest, ShippedFileHoldsTheFactoryValuesInEveryLanguage)
 {
-    const auto bytes =
-        ReadFileBytes(BEXLAN_TEST_DATA_DIR "/../../data/DefSet.ini", kMaxIniFileBytes);
+    const auto bytes = ReadFileBytes(BEXLAN_SOURCE_DIR "/data/DefSet.ini", kMaxIniFileBytes);
     ASSERT_TRUE(bytes.has_value());
 
     SettingsRecord factory;
