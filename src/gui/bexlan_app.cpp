@@ -1,6 +1,7 @@
 #include "gui/bexlan_app.h"
 
 #include "device/app_paths.h"
+#include "device/backup_store.h"
 #include "device/clock.h"
 #include "device/hidapi_backend.h"
 #include "device/pointer_settings.h"
@@ -101,8 +102,10 @@ int CBexlanApp::InitInstance()
     const std::unique_ptr<PointerSettings> pointer =
         OpenPointerSettings(paths.pointerSettingsFile());
 
+    // Every read of the mouse keeps its raw reports, so what it held can be put back later.
+    BackupStore backups(paths.stateDirectory() / "backups");
     auto window = std::make_unique<CBexlanDlg>(
-        MainWindowServices{skins, fonts, m_prompts, *backend, *pointer, *clock, paths, nullptr});
+        MainWindowServices{skins, fonts, m_prompts, *backend, *pointer, *clock, paths, &backups});
     window->initialise();
     if (m_options.screenshot) {
         return saveScreenshot(*window, m_options);
